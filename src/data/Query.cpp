@@ -1,0 +1,92 @@
+#include "data/Query.h"
+
+#include "data/Storage.h"
+
+#include <QSqlError>
+
+namespace k9 {
+
+namespace {
+Status failureOf(const QSqlQuery &q)
+{
+    const QSqlError e = q.lastError();
+    return Status::failure(e.databaseText().isEmpty() ? e.text() : e.databaseText());
+}
+} // namespace
+
+Query::Query(Database &db) : m_query(db.handle())
+{
+    m_query.setForwardOnly(true);
+}
+
+Status Query::prepare(const QString &sql)
+{
+    return m_query.prepare(sql) ? Status::ok() : failureOf(m_query);
+}
+
+void Query::bind(const QString &name, const QVariant &value)
+{
+    m_query.bindValue(name.startsWith(u':') ? name : u':' + name, toStorage(value));
+}
+
+Status Query::exec()
+{
+    return m_query.exec() ? Status::ok() : failureOf(m_query);
+}
+
+Status Query::run(const QString &sql, const QVariantMap &values)
+{
+    if (Status s = prepare(sql); !s)
+        return s;
+    for (auto it = values.begin(); it != values.end(); ++it)
+        bind(it.key(), it.value());
+    return exec();
+}
+
+bool Query::next()
+{
+    return m_query.next();
+}
+
+QString Query::text(const QString &column) const
+{
+    return storedText(value(column));
+}
+
+qint64 Query::integer(const QString &column) const
+{
+    return storedInteger(FieldType::Integer, value(column));
+}
+
+Money Query::money(const QString &column) const
+{
+    return storedMoney(FieldType::Money, value(column));
+}
+
+bool Query::boolean(const QString &column) const
+{
+    return storedBoolean(value(column));
+}
+
+double Query::number(const QString &column) const
+{
+    return storedFloat(FieldType::Float, value(column));
+}
+
+QDate Query::date(const QString &column) const
+{
+    return storedDate(value(column));
+}
+
+QDateTime Query::dateTime(const QString &column) const
+{
+    return storedDateTime(value(column));
+}
+
+QByteArray Query::blob(const QString &column) const
+{
+    const QVariant v = value(column);
+    return v.isNull() ? QByteArray() : v.toByteArray();
+}
+
+} // namespace k9

@@ -20,7 +20,8 @@ std::shared_ptr<Database> ScratchDir::database(const QString &relative) const
 {
     Status status = Status::ok();
     auto db = Database::open(dir(relative), Database::OpenMode::Create, &status);
-    Q_ASSERT_X(db, "ScratchDir::database", qPrintable(status.message()));
+    if (!db)
+        qFatal("ScratchDir::database: %s", qPrintable(status.message()));
     return db;
 }
 

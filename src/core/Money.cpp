@@ -1,5 +1,7 @@
 #include "core/Money.h"
 
+#include <QLocale>
+
 #include <cmath>
 #include <limits>
 
@@ -71,8 +73,10 @@ Money Money::fromDouble(double value)
     if (scaled <= -9.2e18)
         return Money(std::numeric_limits<std::int64_t>::min());
     // The product can carry representation noise (0.125 * 10000 is exact, 1.0005 * 10000 is
-    // 10004.999...). Round the decimal text of the value instead, which is what a person reads.
-    const QString text = QString::number(value, 'f', 8);
+    // 10004.999...). Round the decimal text of the value instead, which is what a person reads:
+    // the shortest text that reads back as the same double, so that it is rounded only once
+    // (a fixed number of decimals would round 1.000349999 to 1.00035000 and then to 1.0004).
+    const QString text = QString::number(value, 'f', QLocale::FloatingPointShortest);
     if (auto parsed = parse(text))
         return *parsed;
     return Money(static_cast<std::int64_t>(std::nearbyint(scaled)));
@@ -94,6 +98,9 @@ std::optional<Money> Money::parse(QStringView text)
     int fracDigits = 0;
     bool seenDigit = false;
     bool seenSeparator = false;
+    // Decimals beyond the 18 kept only matter as "something more than zero", which decides
+    // an apparent tie.
+    bool nonZeroBeyond = false;
     for (; i < text.size(); ++i) {
         const QChar c = text[i];
         if (c.isDigit() && c.unicode() < 128) {
@@ -103,6 +110,8 @@ std::optional<Money> Money::parse(QStringView text)
                 if (fracDigits < 18) {
                     frac = frac * 10 + d;
                     ++fracDigits;
+                } else if (d != 0) {
+                    nonZeroBeyond = true;
                 }
             } else {
                 intPart = intPart * 10 + d;
@@ -117,6 +126,10 @@ std::optional<Money> Money::parse(QStringView text)
     }
     if (!seenDigit)
         return std::nullopt;
+    if (nonZeroBeyond) {
+        frac = frac * 10 + 1;
+        ++fracDigits;
+    }
     Wide raw = intPart * kScale;
     if (fracDigits <= 4)
         raw += frac * pow10(4 - fracDigits);

@@ -1,26 +1,42 @@
+#include "controls/MessageBoxSink.h"
+#include "core/Globals.h"
 #include "core/Regional.h"
-#include "data/Database.h"
+#include "data/Startup.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
-#include <QTextStream>
+#include <QLabel>
+#include <QMainWindow>
 
-// Until the main window lands, the program reports the workspace it was started in.
+namespace {
+const QString kProductTitle = QStringLiteral("k9RMA - Garantías y Servicio Técnico");
+}
+
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("k9RMA"));
     k9::InicializarLocale();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("k9RMA"));
 
-    QTextStream out(stdout);
-    const QString root = QDir::currentPath();
-    out << "k9RMA " << k9::FechaTrabajo << "\n";
-    if (!k9::Database::existsIn(root)) {
-        out << "No hay un espacio de trabajo de empresa en " << root << "\n";
+    k9::MessageBoxSink messages;
+    k9::setMessageSink(&messages);
+
+    // The company root is the working directory.
+    if (k9::loadWorkspace(QDir::currentPath()) == k9::StartupResult::Terminate)
         return 1;
-    }
-    auto db = k9::Database::shared(root);
-    out << "Espacio de trabajo: " << root << "\n";
-    out << "Tablas: " << (db ? db->tables().join(QStringLiteral(", ")) : QString()) << "\n";
-    return 0;
+
+    // Until the main menu lands: a plain window with the company.
+    QMainWindow window;
+    window.setWindowTitle(QStringLiteral("Módulo ") + kProductTitle);
+    auto *label = new QLabel(k9::company().NombreEmpresa, &window);
+    label->setAlignment(Qt::AlignCenter);
+    QFont font = label->font();
+    font.setPointSize(font.pointSize() * 2);
+    label->setFont(font);
+    window.setCentralWidget(label);
+    window.resize(900, 600);
+    window.show();
+    const int code = QApplication::exec();
+    k9::setMessageSink(nullptr);
+    return code;
 }

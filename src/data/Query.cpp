@@ -90,3 +90,33 @@ QByteArray Query::blob(const QString &column) const
 }
 
 } // namespace k9
+
+namespace k9 {
+
+Status insertRow(Database &db, const QString &table, const FieldValues &values, qint64 *rowId)
+{
+    if (!isIdentifier(table))
+        return Status::failure(QStringLiteral("Nombre de tabla no válido: ") + table);
+    QStringList names;
+    QStringList marks;
+    QVariantMap bound;
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        if (!isIdentifier(values[i].first))
+            return Status::failure(QStringLiteral("Nombre de campo no válido: ") + values[i].first);
+        names << quoteIdentifier(values[i].first);
+        const QString mark = QStringLiteral(":v%1").arg(i);
+        marks << mark;
+        bound.insert(mark, values[i].second);
+    }
+    const QString sql = names.isEmpty()
+                            ? QStringLiteral("INSERT INTO ") + quoteIdentifier(table) + QStringLiteral(" DEFAULT VALUES")
+                            : QStringLiteral("INSERT INTO ") + quoteIdentifier(table) + QStringLiteral(" (")
+                                  + names.join(u", ") + QStringLiteral(") VALUES (") + marks.join(u", ") + u')';
+    Query q(db);
+    Status s = q.run(sql, bound);
+    if (s && rowId)
+        *rowId = q.lastInsertId();
+    return s;
+}
+
+} // namespace k9

@@ -78,7 +78,7 @@ struct UserSession
     QString Grupo;
     bool ModificaEstadistica = false;
     bool AllowSystem = false;
-    bool Activar3D = false;
+    bool Activar3D = true; // the 3-D look (false: flat), 3-D until a user logs in
     bool FlagMonedas = false;
     bool LoadAllTransaction = false;
     bool ForcePreview = false;

@@ -6,6 +6,7 @@
 #include "data/Startup.h"
 #include "data/Workspace.h"
 #include "core/HelpFile.h"
+#include "workspace/DefaultFormats.h"
 
 #include <QDate>
 #include <QDir>
@@ -141,6 +142,7 @@ Status addUser(Database &db, const QString &name, const QString &password, const
                       {QStringLiteral("AccesoAdm"), true},
                       {QStringLiteral("AccesoVtas"), true},
                       {QStringLiteral("AccesoTaller"), true},
+                      {QStringLiteral("Activar3D"), true},
                       {QStringLiteral("BoldEncabezados"), QStringLiteral("False")},
                       {QStringLiteral("Directorio_Datos"), Layout::data()},
                       {QStringLiteral("Directorio_Formatos"), Layout::formats()},
@@ -239,6 +241,8 @@ Status createWorkspace(const QString &root, const CompanyInfo &company)
     if (Status s = writeFile(dirs.forms + QStringLiteral("SCUSER082.SYS"), groups); !s)
         return s;
     if (Status s = writeFile(dirs.forms + QStringLiteral("FMASTER08.SYS"), groups); !s)
+        return s;
+    if (Status s = installDefaultFormats(dirs.formats); !s)
         return s;
     return writeFile(dirs.root + QStringLiteral("K9HELP/k9RMA.hlp"), writeHelpFile(defaultHelpTopics()).toUtf8());
 }

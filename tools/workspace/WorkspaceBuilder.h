@@ -60,7 +60,8 @@ struct DefaultUsers
 // catalogue in its directory, the company record, the system settings with the tax
 // "I.V.A." at 16 % and the default currency, the module options record, the users DEMO
 // (administrator) and MASTER, the work-group configuration, the help file and the
-// print-format directories. Refuses a directory that already holds a workspace.
+// print-format directories with one working format per document kind. Refuses a directory
+// that already holds a workspace.
 Status createWorkspace(const QString &root, const CompanyInfo &company = CompanyInfo());
 
 // True when `root` already holds a workspace (a company database), or any file at all that

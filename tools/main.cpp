@@ -58,7 +58,8 @@ int main(int argc, char *argv[])
     }
     QElapsedTimer timer;
     timer.start();
-    if (k9::Status s = k9::workspace::createWorkspace(root); !s) {
+    const auto company = parser.isSet(demo) ? k9::workspace::demoCompanyInfo() : k9::workspace::CompanyInfo();
+    if (k9::Status s = k9::workspace::createWorkspace(root, company); !s) {
         err << "No se pudo crear el espacio de trabajo: " << s.message() << "\n";
         return 1;
     }

@@ -159,4 +159,15 @@ Status fillDemoCompany(const QString &root, int scale)
     return Status::ok();
 }
 
+CompanyInfo demoCompanyInfo()
+{
+    CompanyInfo info;
+    info.name = QStringLiteral("Servicios Técnicos Ávila, C.A.");
+    info.address = QStringLiteral("Av. Francisco de Miranda, Torre Ávila, piso 3, Caracas");
+    info.phone = QStringLiteral("0212-5551234");
+    info.rif = QStringLiteral("J-30123456-7");
+    info.nit = QStringLiteral("0123456789");
+    return info;
+}
+
 } // namespace k9::workspace

@@ -2,6 +2,7 @@
 
 #include "core/Money.h"
 #include "data/Status.h"
+#include "workspace/WorkspaceBuilder.h"
 
 #include <QByteArray>
 #include <QString>
@@ -25,6 +26,9 @@ namespace k9::workspace {
 // The rows of each directory are written in one transaction. A workspace that already has
 // customers or receptions is refused and left as it was.
 Status fillDemoCompany(const QString &root, int scale = 0);
+
+// The demo company's record (name, address, phone, tax ids), for createWorkspace.
+CompanyInfo demoCompanyInfo();
 
 // Fixed codes of the demo company, for callers and tests.
 struct DemoCodes

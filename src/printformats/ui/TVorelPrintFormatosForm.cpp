@@ -23,7 +23,7 @@ namespace k9 {
 TVorelPrintFormatosForm::TVorelPrintFormatosForm(QWidget *owner, FormatEntry &entry, const PrintDocument &document,
                                                  const SystemValues &system, bool reprint, bool singleFormat,
                                                  bool neverAsk)
-    : QDialog(owner),
+    : TEForm(owner),
       m_entry(entry),
       m_document(document),
       m_system(system),
@@ -137,7 +137,7 @@ void TVorelPrintFormatosForm::fillPrinters()
 
 void TVorelPrintFormatosForm::showEvent(QShowEvent *event)
 {
-    QDialog::showEvent(event);
+    TEForm::showEvent(event);
     if (m_started)
         return;
     m_started = true;

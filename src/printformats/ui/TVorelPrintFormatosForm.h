@@ -4,7 +4,7 @@
 #include "printformats/FormatCatalog.h"
 #include "printformats/PrintDocument.h"
 
-#include <QDialog>
+#include "controls/EForm.h"
 
 class QCheckBox;
 class QComboBox;
@@ -20,7 +20,7 @@ namespace k9 {
 // title, currency box) is shown when the format asks before printing; otherwise the window
 // prints as soon as it is shown and closes. The copies and printer accepted are written back
 // into the entry.
-class TVorelPrintFormatosForm : public QDialog
+class TVorelPrintFormatosForm : public TEForm
 {
     Q_OBJECT
 

@@ -86,6 +86,27 @@ bool takenWithShift(const QKeyEvent *event)
 
 } // namespace
 
+class TEForm::KeyPreview : public QObject
+{
+public:
+    explicit KeyPreview(TEForm *form) : QObject(form), m_form(form) {}
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
+            auto *target = static_cast<QWidget *>(watched);
+            QWidget *focus = QApplication::focusWidget();
+            // Once per key, where it is delivered first (it climbs to the parents afterwards).
+            if (target->window() == m_form && (target == focus || (!focus && target == m_form)))
+                return m_form->previewKey(target, static_cast<QKeyEvent *>(event));
+        }
+        return false;
+    }
+
+private:
+    TEForm *m_form;
+};
+
 TEForm::TEForm(QWidget *parent, int helpTopic)
     : QDialog(parent), m_helpTopic(helpTopic), m_printAction(new QAction(QStringLiteral("&Imprimir Forma"), this))
 {
@@ -104,14 +125,10 @@ TEForm::TEForm(QWidget *parent, int helpTopic)
         if (now && now->window() == this)
             ShowHintText(hintOf(now));
     });
-    qApp->installEventFilter(this);
+    qApp->installEventFilter(new KeyPreview(this));
 }
 
-TEForm::~TEForm()
-{
-    if (qApp)
-        qApp->removeEventFilter(this);
-}
+TEForm::~TEForm() = default;
 
 QAction *TEForm::functionKeyAction(int n) const
 {
@@ -252,17 +269,6 @@ bool TEForm::previewKey(QWidget *target, QKeyEvent *event)
     return false;
 }
 
-bool TEForm::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
-        auto *target = static_cast<QWidget *>(watched);
-        QWidget *focus = QApplication::focusWidget();
-        // Once per key, where it is delivered first (it climbs to the parents afterwards).
-        if (target->window() == this && (target == focus || (!focus && target == this)))
-            return previewKey(target, static_cast<QKeyEvent *>(event));
-    }
-    return QDialog::eventFilter(watched, event);
-}
 
 void TEForm::keyPressEvent(QKeyEvent *event)
 {

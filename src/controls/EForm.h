@@ -87,7 +87,6 @@ public:
     void done(int result) override;
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -98,6 +97,9 @@ protected:
     void moveFocus(bool forward);
 
 private:
+    // Sees every key of the application first and passes on those meant for this window.
+    class KeyPreview;
+
     bool previewKey(QWidget *target, QKeyEvent *event);
     bool escapeBlocked(QWidget *focus) const;
     QStatusBar *statusBar();

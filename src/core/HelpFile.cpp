@@ -51,10 +51,32 @@ QList<HelpTopic> defaultHelpTopics()
                         "Citas y Tareas: programe las citas con los clientes y las tareas del taller.\n\n"
                         "Teclas: Intro pasa al campo siguiente, las flechas arriba y abajo se mueven entre campos, "
                         "Esc cierra la ventana, Ctrl+P imprime la ventana y F1 muestra esta ayuda.")},
+        {15, QStringLiteral("Menú principal"),
+         QStringLiteral("Elija cada operación en el menú o en la barra de botones: Mantenimiento (inventario de "
+                        "servicio, historial y existencia), RMA (recepción y consulta), Operaciones (presupuestos, "
+                        "servicios, citas y tareas), Informes y Sistema. Cada opción abre su ventana; al cerrarla "
+                        "vuelve a este menú.\n\n"
+                        "Las opciones en gris aún no están disponibles. Títulos y Correlativos y Configuración solo "
+                        "las ve el administrador.\n\n"
+                        "La barra inferior muestra la ayuda del control, el equipo, el estado de las teclas "
+                        "Insert, Bloq Num y Bloq Mayús, la fecha de trabajo y la hora. Salir cierra el programa.")},
         {20, QStringLiteral("Ingreso al sistema"),
          QStringLiteral("Escriba su nombre de usuario y su clave. El administrador define los días y horas en "
                         "que cada usuario puede entrar, y la vigencia de su cuenta. Tras tres intentos "
                         "fallidos, el cuarto cierra el programa.")},
+        {25, QStringLiteral("Clientes"),
+         QStringLiteral("Registre un cliente nuevo: el código y el nombre son obligatorios; el código no puede "
+                        "existir ya (se guarda en mayúsculas). La dirección, el teléfono, el R.I.F. y el N.I.T. "
+                        "son opcionales. Aceptar guarda el cliente y cierra la ventana; Cancelar cierra sin "
+                        "guardar.")},
+        {45, QStringLiteral("Forma de pago"),
+         QStringLiteral("Reparta el monto a pagar en líneas de efectivo, cheque, tarjeta de débito o de crédito: "
+                        "escriba el monto, elija el tipo y, si corresponde, el banco o la tarjeta y el número del "
+                        "documento. Intro pasa al campo siguiente; en el último, agrega la línea.\n\n"
+                        "Doble clic o Intro sobre una línea la corrige; Borrar quita la línea elegida. Monto "
+                        "Pagado suma las líneas y Vuelto muestra lo que se devuelve al cliente.\n\n"
+                        "Aceptar confirma el pago (cuando se pide un monto mínimo, basta con cubrirlo); Cancelar "
+                        "o Esc lo abandonan tras confirmarlo.")},
     };
 }
 

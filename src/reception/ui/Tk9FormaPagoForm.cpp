@@ -53,7 +53,7 @@ QString lineText(const TFormaPago &line)
 } // namespace
 
 Tk9FormaPagoForm::Tk9FormaPagoForm(QWidget *parent, const QString &dataDir)
-    : TEForm(parent), m_totalCaption(QStringLiteral("Monto Total  : Bs."))
+    : TEForm(parent, kHelpTopic), m_totalCaption(QStringLiteral("Monto Total  : Bs."))
 {
     setObjectName(QStringLiteral("k9FormaPagoForm"));
     setWindowTitle(QStringLiteral("Forma de Pago"));

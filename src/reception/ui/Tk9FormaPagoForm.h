@@ -27,6 +27,8 @@ class Tk9FormaPagoForm : public TEForm
     Q_OBJECT
 
 public:
+    static constexpr int kHelpTopic = 45;
+
     // The currency, bank and card tables are read from `dataDir` (paths().DirDatos when
     // empty).
     explicit Tk9FormaPagoForm(QWidget *parent = nullptr, const QString &dataDir = QString());

@@ -13,15 +13,20 @@
 #include "data/TableHelpers.h"
 #include "data/Workspace.h"
 #include "queries/Lookup.h"
+#include "reception/ReceptionSave.h"
 #include "reception/ui/Tk9DetalleRecepcionForm.h"
 #include "reception/ui/Tk9RecepcionForm.h"
 #include "support/TestWorkspace.h"
+#include "workspace/DefaultFormats.h"
 #include "workspace/DemoCompany.h"
 #include "workspace/WorkspaceBuilder.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
@@ -54,6 +59,25 @@ public:
         if (browser.mode() == LookupBrowser::Mode::Page)
             browser.refill();
         return choose >= 0 && choose < browser.rows().size() ? browser.choose(choose) : LookupResult();
+    }
+};
+
+// The payment window and the print formats of the tests.
+class ScriptedPayment : public PaymentStep
+{
+public:
+    PaymentResult result;
+    PaymentResult takePayment(const PaymentRequest &) override { return result; }
+};
+
+class KeptPrints : public PrintStep
+{
+public:
+    QList<PrintDocument> documents;
+    bool print(const PrintDocument &document, bool) override
+    {
+        documents << document;
+        return true;
     }
 };
 
@@ -178,10 +202,11 @@ private slots:
         QVERIFY(!items()->hasRows());
         QVERIFY(!items()->isEnabled());
         QCOMPARE(child<LookupCombo>("LComboEmp")->currentText(), QStringLiteral("Pedro Ramírez"));
-        // Saving, processing, loading and voiding come later: shown, not available.
-        for (const char *name : {"BGuardar012", "BProcesar026", "BCargar013"})
+        // Nothing to save or process yet; a stored document can be loaded or voided.
+        for (const char *name : {"BGuardar012", "BProcesar026"})
             QVERIFY2(!child<QPushButton>(name)->isEnabled(), name);
-        QVERIFY(!m_form->findChild<QAction *>(QStringLiteral("TBAnular"))->isEnabled());
+        QVERIFY(child<QPushButton>("BCargar013")->isEnabled());
+        QVERIFY(m_form->findChild<QAction *>(QStringLiteral("TBAnular"))->isEnabled());
         QVERIFY(!child<QPushButton>("BIncluirCliente003")->isEnabled()); // no customer window given
     }
 
@@ -426,6 +451,89 @@ private slots:
         add->click();
         QCOMPARE(text("LDescripCliente"), QStringLiteral("María Fernanda González"));
         QVERIFY(!add->isEnabled());
+    }
+
+    void procesarStoresPrintsAndShowsTheChange()
+    {
+        ScriptedPayment payment;
+        TFormaPago cash;
+        cash.type = PaymentKind::Efectivo;
+        cash.amount = m("120");
+        cash.factor = m("1");
+        payment.result = {false, {cash}, m("11")};
+        KeptPrints prints;
+        m_form->setPaymentStep(&payment);
+        m_form->setPrintStep(&prints);
+        m_messages.defaultAnswer = Answer::No; // no history search
+        takeCustomer(QStringLiteral("C0000002"));
+        type("ECodigoProducto", QStringLiteral("EQ-0002"));
+        insertItem([](Tk9DetalleRecepcionForm &d) { setAmounts(d, "100", "0"); });
+        QVERIFY(child<QPushButton>("BGuardar012")->isEnabled());
+        QVERIFY(!child<QPushButton>("BCargar013")->isEnabled());
+        const QString number = text("LNumeroDocumento");
+        m_messages.defaultAnswer = Answer::Yes;
+        child<QPushButton>("BProcesar026")->click();
+
+        QCOMPARE(prints.documents.size(), 1);
+        QCOMPARE(prints.documents.first().number, number);
+        QVERIFY(child<QFrame>("PanelVuelto")->isVisible());
+        QCOMPARE(text("LVuelto"), taxDefaults().SimboloMoneda + QStringLiteral(" 11,00"));
+        QCOMPARE(text("LVueltoTotal"), taxDefaults().SimboloMoneda + QStringLiteral(" 109,00"));
+        QCOMPARE(text("LVueltoCancelado"), taxDefaults().SimboloMoneda + QStringLiteral(" 120,00"));
+        QVERIFY(!items()->hasRows());
+        QCOMPARE(text("LNumeroDocumento"), nextDocumentNumber(number.toLongLong()));
+    }
+
+    void cargarBringsThePendingDocumentBack()
+    {
+        m_messages.defaultAnswer = Answer::No; // no history search
+        m_runner.choose = 0;
+        child<QPushButton>("BCargar013")->click();
+        QCOMPARE(m_runner.kinds.value(0), 16);
+        QVERIFY(!m_messages.texts().contains(QStringLiteral("Error al cargar documento RMA.")));
+        QCOMPARE(field("ECodigoCliente")->text(), QStringLiteral("C0000007"));
+        QCOMPARE(items()->count(), 1);
+        QVERIFY(child<QPushButton>("BGuardar012")->isEnabled());
+        QVERIFY(child<QPushButton>("BProcesar026")->isEnabled());
+        QVERIFY(!child<QPushButton>("BInsertar003")->isEnabled());
+        QCOMPARE(m_form->document().loadedCode(), QString(kPendingDocumentCode));
+    }
+
+    // Processed and reprinted through the reception's print formats, then voided: each print
+    // is a PDF file in the print directory.
+    void processedReprintedAndVoided()
+    {
+        QTemporaryDir printDir;
+        qputenv("K9RMA_PRINT_DIR", printDir.path().toUtf8());
+        const auto pdfs = [&] { return QDir(printDir.path()).entryList({QStringLiteral("*.pdf")}, QDir::Files).size(); };
+        const QString formats = workspace::Dirs(m_scratch.path()).formats;
+        QVERIFY(workspace::installDefaultFormats(formats));
+        paths().DirFormatos = formats;
+        m_messages.defaultAnswer = Answer::No; // no history search
+        takeCustomer(QStringLiteral("C0000002"));
+        type("ECodigoProducto", QStringLiteral("EQ-0002"));
+        insertItem([](Tk9DetalleRecepcionForm &d) { setAmounts(d, "0", "0"); });
+        m_messages.defaultAnswer = Answer::Yes;
+        m_messages.clear();
+        child<QPushButton>("BProcesar026")->click();
+        QVERIFY2(!m_messages.texts().contains(QStringLiteral("Error al imprimir el documento.")),
+                 qPrintable(m_messages.texts().join(u'/')));
+        QCOMPARE(pdfs(), 1);
+
+        m_runner.choose = 0;
+        for (QAction *a : m_form->findChildren<QAction *>()) {
+            if (a->text() == QStringLiteral("Reimpresión")) {
+                a->trigger();
+                break;
+            }
+        }
+        QCOMPARE(m_runner.kinds.last(), 16);
+        QCOMPARE(pdfs(), 2);
+
+        m_messages.clear();
+        m_form->findChild<QAction *>(QStringLiteral("TBAnular"))->trigger();
+        QCOMPARE(m_messages.texts().last(), QStringLiteral("El documento RMA fue anulado."));
+        qunsetenv("K9RMA_PRINT_DIR");
     }
 };
 

@@ -111,6 +111,9 @@ void Tk9RecepcionForm::connectSignals()
     connect(m_bBorrar, &QPushButton::clicked, this, [this] { itemCommand(int(ItemCommand::Borrar)); });
     connect(m_itemsList, &QListWidget::itemDoubleClicked, this, [this] { itemCommand(int(ItemCommand::Detalle)); });
     connect(m_bCancelar, &QPushButton::clicked, this, &Tk9RecepcionForm::cancelar);
+    connect(m_bGuardar, &QPushButton::clicked, this, &Tk9RecepcionForm::guardar);
+    connect(m_bProcesar, &QPushButton::clicked, this, &Tk9RecepcionForm::procesar);
+    connect(m_bCargar, &QPushButton::clicked, this, &Tk9RecepcionForm::cargar);
     connect(m_bSalir, &QPushButton::clicked, this, &QDialog::reject);
 }
 

@@ -249,9 +249,10 @@ void Tk9RecepcionForm::buildMenu()
             [this] { browse(14, m_tables.customers(), QStringLiteral("Listado de Clientes")); });
     connect(deHoy, &QAction::triggered, this, &Tk9RecepcionForm::citasDeHoy);
     connect(otras, &QAction::triggered, this, &Tk9RecepcionForm::citasOtrasFechas);
-    // Saving, processing, loading, reprinting and voiding come later: shown, not available.
-    for (QAction *a : {m_aGuardar, m_aProcesar, m_aCargar, m_aReimpresion})
-        a->setEnabled(false);
+    connect(m_aGuardar, &QAction::triggered, this, &Tk9RecepcionForm::guardar);
+    connect(m_aProcesar, &QAction::triggered, this, &Tk9RecepcionForm::procesar);
+    connect(m_aCargar, &QAction::triggered, this, &Tk9RecepcionForm::cargar);
+    connect(m_aReimpresion, &QAction::triggered, this, &Tk9RecepcionForm::reimpresion);
 }
 
 void Tk9RecepcionForm::buildToolBar()
@@ -278,7 +279,7 @@ void Tk9RecepcionForm::buildToolBar()
     m_toolBar->addWidget(toolMenuButton(QStringLiteral("TBCitas"), QStringLiteral("Citas"), citas, this));
     m_aAnular = m_toolBar->addAction(QStringLiteral("Anular RMA"));
     m_aAnular->setObjectName(QStringLiteral("TBAnular"));
-    m_aAnular->setEnabled(false);
+    connect(m_aAnular, &QAction::triggered, this, &Tk9RecepcionForm::anularRma);
 
     connect(inventario, &QAction::triggered, this,
             [this] { browse(15, m_tables.products(), QStringLiteral("Listado de Inventario")); });

@@ -7,6 +7,7 @@
 #include "core/Regional.h"
 #include "data/TableHelpers.h"
 #include "queries/ui/LookupWindows.h"
+#include "reception/ui/ReceptionSaveSteps.h"
 #include "reception/ui/ReceptionWidgets.h"
 #include "reception/ui/Tk9DetalleRecepcionForm.h"
 
@@ -50,6 +51,10 @@ Tk9RecepcionForm::Tk9RecepcionForm(Tk9DetalleRecepcionForm *detail, QWidget *par
     }
     m_windowRunner = std::make_unique<WindowBrowserRunner>(this);
     m_runner = m_windowRunner.get();
+    m_windowPayment = std::make_unique<FormaPagoStep>(this);
+    m_paymentStep = m_windowPayment.get();
+    m_windowPrint = std::make_unique<FormatPrintStep>(this);
+    m_printStep = m_windowPrint.get();
     buildWindow();
 
     if (m_tables.employees().isActive())
@@ -139,10 +144,13 @@ void Tk9RecepcionForm::updateCommands()
     m_bModificar->setEnabled(items);
     m_bBorrar->setEnabled(items);
     m_bDetalle->setEnabled(m_itemsList->isEnabled());
-    // Guardar, Procesar and Cargar belong to the save and load of stored documents, which
-    // this window does not offer yet.
-    for (QPushButton *b : {m_bGuardar, m_bProcesar, m_bCargar})
-        b->setEnabled(false);
+    for (QPushButton *b : {m_bGuardar, m_bProcesar})
+        b->setEnabled(items);
+    m_aGuardar->setEnabled(items);
+    m_aProcesar->setEnabled(items);
+    // Cargar while no customer is entered.
+    m_bCargar->setEnabled(!m_doc.hasCustomer());
+    m_aCargar->setEnabled(!m_doc.hasCustomer());
     showTotals();
 }
 

@@ -25,6 +25,8 @@ namespace k9 {
 
 class BrowserRunner;
 class LookupCombo;
+class PaymentStep;
+class PrintStep;
 class TVorelDateEdit;
 class TVorelEdit;
 class TVorelList;
@@ -74,6 +76,10 @@ public:
     void setServiceInventory(ServiceInventory serviceInventory);
     // The display of the lookup browser (the browser window when none is given).
     void setBrowserRunner(BrowserRunner *runner) { m_runner = runner; }
+    // The payment window and the print formats used by Procesar and Reimpresión (the real
+    // windows when none is given).
+    void setPaymentStep(PaymentStep *step) { m_paymentStep = step; }
+    void setPrintStep(PrintStep *step) { m_printStep = step; }
 
     const ReceptionDocument &document() const { return m_doc; }
     ReceptionTables &tables() { return m_tables; }
@@ -88,6 +94,12 @@ public slots:
     void contacto();
     void citasDeHoy();
     void citasOtrasFechas();
+    // Guardar and Procesar of the document; Cargar, Reimpresión and Anular RMA of a stored one.
+    void guardar();
+    void procesar();
+    void cargar();
+    void reimpresion();
+    void anularRma();
     // The change panel ("VUELTO") of a processed payment.
     void showChangePanel(Money total, Money paid, Money change);
 
@@ -149,6 +161,11 @@ private:
     void browseAppointments(const QDate &from, const QDate &to, bool today);
     void loadAppointment(const QString &key);
     void browse(int kind, Table &table, const QString &caption, const QString &filter = QString());
+    // Stored documents
+    void save(bool process);
+    // The document chosen in "Documentos RMA" under `filter` (its key and code); empty when
+    // none was chosen.
+    std::pair<QString, QString> chooseStoredDocument(const QString &filterSql, const QVariantList &values);
 
     ReceptionDocument m_doc;
     ReceptionTables m_tables;
@@ -156,6 +173,10 @@ private:
     std::unique_ptr<Tk9DetalleRecepcionForm> m_ownDetail;
     BrowserRunner *m_runner = nullptr;
     std::unique_ptr<BrowserRunner> m_windowRunner;
+    PaymentStep *m_paymentStep = nullptr;
+    std::unique_ptr<PaymentStep> m_windowPayment;
+    PrintStep *m_printStep = nullptr;
+    std::unique_ptr<PrintStep> m_windowPrint;
     AddCustomer m_addCustomer;
     SerialSearch m_serialSearch;
     ServiceInventory m_serviceInventory;

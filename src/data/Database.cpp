@@ -104,6 +104,18 @@ std::shared_ptr<Database> Database::open(const QString &dir, OpenMode mode, Stat
     return db;
 }
 
+std::shared_ptr<Database> Database::openModuleAndData(const QString &moduleDir, const QString &dataDir,
+                                                     Status *status)
+{
+    Status local = Status::ok();
+    auto db = open(moduleDir, OpenMode::Existing, &local);
+    if (db)
+        local = db->attach(dataDir, kDataAlias);
+    if (status)
+        *status = local;
+    return local ? db : nullptr;
+}
+
 std::shared_ptr<Database> Database::shared(const QString &dir)
 {
     if (!existsIn(dir))

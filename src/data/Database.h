@@ -29,6 +29,11 @@ public:
 
     // A new connection of its own (for a save that needs its own transaction).
     static std::shared_ptr<Database> open(const QString &dir, OpenMode mode, Status *status = nullptr);
+    // A connection on the module directory with the company data directory attached as
+    // kDataAlias, so that one transaction covers the module and the host tables.
+    static inline const QString kDataAlias = QStringLiteral("datos");
+    static std::shared_ptr<Database> openModuleAndData(const QString &moduleDir, const QString &dataDir,
+                                                       Status *status = nullptr);
     // The process-wide connection of a directory, shared by the tables opened there; kept
     // while anyone holds it. nullptr when the directory holds no database.
     static std::shared_ptr<Database> shared(const QString &dir);

@@ -110,10 +110,8 @@ SaveOutcome ReceptionSave::run(SaveCommand command, ReceptionDocument &document,
     Status status = Status::ok();
     const QString rmaDir = m_rmaDir.isEmpty() ? paths().DirRMA : m_rmaDir;
     const QString dataDir = m_dataDir.isEmpty() ? paths().DirDatos : m_dataDir;
-    std::shared_ptr<Database> db = Database::open(rmaDir, Database::OpenMode::Existing, &status);
-    if (db && status)
-        status = db->attach(dataDir, kDataAlias);
-    if (!db || !status) {
+    std::shared_ptr<Database> db = Database::openModuleAndData(rmaDir, dataDir, &status);
+    if (!db) {
         messages().error(kHeaderError + QStringLiteral("\r\n") + status.message());
         outcome.result = SaveOutcome::Result::Failed;
         return outcome;
@@ -138,7 +136,7 @@ SaveOutcome ReceptionSave::run(SaveCommand command, ReceptionDocument &document,
             return outcome;
         }
         const QString cashTable = QStringLiteral("SCajaMayor") + QString::number(box);
-        if (!db->hasTable(cashTable, kDataAlias)) {
+        if (!db->hasTable(cashTable, Database::kDataAlias)) {
             messages().warn(QStringLiteral("La Tabla \"") + cashTable + QStringLiteral("\" no se encontró en la ruta, verifique la ruta \"")
                             + withSlash(dataDir) + QStringLiteral("\" de la tabla."));
             return outcome;

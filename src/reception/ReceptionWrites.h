@@ -12,8 +12,6 @@
 // the engine's failure; the caller tells the user and rolls back.
 namespace k9::receptionwrites {
 
-inline const QString kDataAlias = QStringLiteral("datos");
-
 // The first stored item of another open document with the same product, serial and
 // inventory as `item` (closed items, status 8 to 10, and the item itself do not count).
 // Empty when there is none.

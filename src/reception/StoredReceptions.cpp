@@ -38,12 +38,8 @@ const QString kDocumentRows = QStringLiteral("SELECT * FROM k9Recepcion, k9Detal
 
 std::shared_ptr<Database> openBoth(const QString &rmaDir, const QString &dataDir, Status &status)
 {
-    auto db = Database::open(rmaDir.isEmpty() ? paths().DirRMA : rmaDir, Database::OpenMode::Existing, &status);
-    if (db && status)
-        status = db->attach(dataDir.isEmpty() ? paths().DirDatos : dataDir, receptionwrites::kDataAlias);
-    if (!db && status)
-        status = Status::failure(QStringLiteral("No se pudo abrir la base de datos"));
-    return status ? db : nullptr;
+    return Database::openModuleAndData(rmaDir.isEmpty() ? paths().DirRMA : rmaDir,
+                                       dataDir.isEmpty() ? paths().DirDatos : dataDir, &status);
 }
 
 // A stored user-defined value as the item's controls hold it as text.
